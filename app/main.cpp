@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zunovar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zunovar-32.png")));
+
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}
