@@ -48,6 +48,11 @@ QStringList rowTexts(const QListWidget *list)
     return texts;
 }
 
+int rowOf(const QListWidget *list, const QString &text)
+{
+    return static_cast<int>(rowTexts(list).indexOf(text));
+}
+
 QStringList blankColumn()
 {
     return QStringList(14, QStringLiteral(" "));
@@ -142,8 +147,8 @@ void MainWindowTest::clickButton(int index)
 
 void MainWindowTest::chooseByMouse(const QString &title, const QString &author)
 {
-    clickRow(titleList(), rowTexts(titleList()).indexOf(title));
-    clickRow(authorList(), rowTexts(authorList()).indexOf(author));
+    clickRow(titleList(), rowOf(titleList(), title));
+    clickRow(authorList(), rowOf(authorList(), author));
     clickButton(0);
 }
 
@@ -299,9 +304,9 @@ void MainWindowTest::fullSolveByKeyboard()
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         }
-        pickRow(titleList(), rowTexts(titleList()).indexOf(titleOfKey(key)));
+        pickRow(titleList(), rowOf(titleList(), titleOfKey(key)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        pickRow(authorList(), rowTexts(authorList()).indexOf(authorOfKey(key)));
+        pickRow(authorList(), rowOf(authorList(), authorOfKey(key)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button(0));
         QTest::keyClick(button(0), Qt::Key_Space);
