@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands of the README. Each one sets up what it needs first.
 
-.PHONY: all deps build run test sanitize lint package screenshot clean
+.PHONY: all deps build run test sanitize lint package fuzz screenshot clean
+
+FUZZ_SECONDS ?= 60
 
 all: build
 
@@ -36,6 +38,14 @@ package: deps
 	ctest --preset release
 	cd build/release && cpack -B $(CURDIR)/build/package
 	cp build/package/zunovar_*.deb .
+
+# The board's fuzzer for FUZZ_SECONDS, from the seed corpus in the tree.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/tests/fuzz/board_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus
 
 screenshot: build
 	scripts/screenshot build/dev/app/zunovar docs/screenshot.png
