@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands of the README. Each one sets up what it needs first.
 
-.PHONY: all deps build run test sanitize lint package fuzz screenshot clean
+.PHONY: all deps build run test sanitize lint package fuzz soak screenshot clean
 
 FUZZ_SECONDS ?= 60
+SOAK_EVENTS ?= 50000
+SOAK_SEED ?= 20261211
 
 all: build
 
@@ -46,6 +48,11 @@ fuzz: deps
 	mkdir -p build/fuzz/corpus
 	build/fuzz/tests/fuzz/board_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus
+
+# A longer soak than the one in the tests: SOAK_EVENTS random inputs.
+soak: build
+	bash tests/soak/soak_test.sh build/dev/app/zunovar build/dev/tests/soak/soak_driver \
+		$(SOAK_EVENTS) $(SOAK_SEED)
 
 screenshot: build
 	scripts/screenshot build/dev/app/zunovar docs/screenshot.png

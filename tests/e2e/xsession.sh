@@ -59,3 +59,63 @@ start_program() {
     xdotool windowactivate --sync "$id" 2>/dev/null || true
     window=$id
 }
+
+# Real key events to the focused window.
+keys() {
+    xdotool key --delay 15 "$@"
+}
+
+# Saves a rectangle of the window as a PNG: crop FILE X Y WIDTH HEIGHT.
+crop() {
+    import -silent -window "$window" -crop "$4x$5+$2+$3" +repage "png:$1"
+}
+
+# Whether a rectangle of the window holds ink (dark pixels): has_ink X Y W H.
+has_ink() {
+    local darkest
+    darkest=$(import -silent -window "$window" -crop "$3x$4+$1+$2" +repage -colorspace Gray \
+        -format '%[fx:int(minima*255)]' info:)
+    ((darkest < 100))
+}
+
+# Inside the frames of the lists, clear of their scroll bars.
+title_list=(11 59 240 131)
+author_list=(291 59 190 131)
+acronym_list=(507 59 50 131)
+
+# Solves the exercise by keyboard: the title list must have the focus; at the
+# end "Избрах" has it. Pairs are matched in key order; each row is found by
+# counting the rows that have left above it.
+solve_by_keyboard() {
+    local title_of_key=(0 5 3 12 13 9 2 8 10 7 6 11 4 1)
+    local author_of_key=(12 7 1 0 6 5 8 10 9 3 13 2 4 11)
+    local key
+    for key in $(seq 0 13); do
+        if ((key > 0)); then
+            keys shift+Tab shift+Tab # from "Избрах" back to the title list
+        fi
+        pick_row "$(rows_left_above "${title_of_key[key]}" "${title_of_key[@]:0:key}")"
+        keys Tab
+        pick_row "$(rows_left_above "${author_of_key[key]}" "${author_of_key[@]:0:key}")"
+        keys Tab space
+    done
+}
+
+# The row that a stored item has now: rows_left_above INDEX MATCHED...
+rows_left_above() {
+    local index=$1 row=$1 other
+    shift
+    for other in "$@"; do
+        if ((other < index)); then
+            row=$((row - 1))
+        fi
+    done
+    echo "$row"
+}
+
+# In the focused list: to the top, down to the row, Space to select it.
+pick_row() {
+    local downs=() i
+    for ((i = 0; i < $1; i++)); do downs+=(Down); done
+    keys Home "${downs[@]}" space
+}
