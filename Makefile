@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The commands of the README. Each one sets up what it needs first.
 
-.PHONY: all deps build run test sanitize lint package fuzz soak screenshot clean
+.PHONY: all deps build run test sanitize lint package fuzz soak bench screenshot clean
 
 FUZZ_SECONDS ?= 60
 SOAK_EVENTS ?= 50000
 SOAK_SEED ?= 20261211
+BENCH_ROUNDS ?= 10
+BENCH_PRESSES ?= 10
 
 all: build
 
@@ -53,6 +55,12 @@ fuzz: deps
 soak: build
 	bash tests/soak/soak_test.sh build/dev/app/zunovar build/dev/tests/soak/soak_driver \
 		$(SOAK_EVENTS) $(SOAK_SEED)
+
+# Start-up, memory and input latency against the floor program, Release build.
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	scripts/bench build/release $(BENCH_ROUNDS) $(BENCH_PRESSES)
 
 screenshot: build
 	scripts/screenshot build/dev/app/zunovar docs/screenshot.png

@@ -8,7 +8,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zunovar"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZUNOVAR_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zunovar-32.png")));
 
     MainWindow window;
     window.show();

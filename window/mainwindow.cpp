@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
+#include "windowtexts.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -18,27 +19,9 @@ constexpr QColor labelColor(255, 192, 128);
 constexpr QColor checkButtonColor(128, 255, 128);
 constexpr QColor clearButtonColor(255, 128, 128);
 
-const QString caption = QStringLiteral("https://zunovar.example/ ЦУНО - съставяне на акроним");
-
 // Shown for an acronym row that has no letter yet, so that a screen reader
 // says something rather than a lone blank.
 const QString blankRowName = QStringLiteral("празен ред");
-
-const QString instructions = QStringLiteral(
-    "Абревиатура е дума, която може да се образува от началните букви или срички на "
-    "съставно название. Акронимът е вид абревиатура, образувана само от началните букви, "
-    "която се чете като една дума, а не буква по буква.\n"
-    "Задачата е да се изработи проект, който представя междупредметните връзки между ЦУНО "
-    "и информатиката.\n"
-    "Тема на проекта: ЦУНО - абревиатура, акроним.\n"
-    "Целта е от началните букви на заглавията на различни романи да се състави акроним - "
-    "заглавието на литературно произведение. Буквите в акронима може да се повтарят, а "
-    "заглавията и авторите - не. Два списъка с еднакъв брой редове съдържат заглавията на "
-    "романите (първият) и техните автори (вторият).\n"
-    "Редовете на всеки списък са подредени по азбучен ред. Когато съответните редове от "
-    "двата списъка са посочени правилно, първата буква на избрания роман се записва в трети "
-    "списък, а посочените редове се изтриват. Независимо дали една буква се среща в "
-    "акронима веднъж или няколко пъти, програмата винаги я поставя на точното ѝ място.\n");
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -109,7 +92,7 @@ void showSelection(QListWidget *list, int row)
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Zunovar"));
-    setWindowTitle(caption);
+    setWindowTitle(WindowTexts::caption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/zunovar-32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -194,7 +177,7 @@ void MainWindow::createControls()
     text->setObjectName(QStringLiteral("Text1(0)"));
     text->setGeometry(twipsRect(120, 3000, 8535, 2295));
     text->setAccessibleName(QStringLiteral("Указания"));
-    text->setPlainText(instructions);
+    text->setPlainText(WindowTexts::instructions);
     text->setReadOnly(true);
     // Keyboard users can still move through the text and select it.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
