@@ -12,7 +12,7 @@ fail() {
 
 # Starts Xvfb on a free display and openbox on it, and exports DISPLAY.
 start_x() {
-    local fifo display_number
+    local fifo display_number attempt log
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" &
@@ -20,11 +20,22 @@ start_x() {
     read -r -t 20 display_number <"$fifo" || fail "Xvfb did not start"
     rm -f "$fifo"
     export DISPLAY=":$display_number"
-    openbox --sm-disable >/dev/null 2>&1 &
-    session_pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
+    # openbox has been seen, rarely, not to come up on a loaded machine: try
+    # again before giving up, and show what it said.
+    log=$(mktemp)
+    for attempt in 1 2 3; do
+        openbox --sm-disable >"$log" 2>&1 &
+        session_pids+=($!)
+        for _ in $(seq 100); do
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+                rm -f "$log"
+                return 0
+            fi
+            sleep 0.1
+        done
+        echo "openbox did not start (attempt $attempt):" >&2
+        cat "$log" >&2
+        kill "${session_pids[-1]}" 2>/dev/null || true
     done
     fail "openbox did not start"
 }
