@@ -57,8 +57,14 @@ void ExerciseContent::validate() const
         }
     }
     for (int i = 0; i < n; ++i) {
-        if (firstLetter(titles().at(i)).empty()) {
+        const std::string letter = firstLetter(titles().at(i));
+        if (letter.empty()) {
             refuse(0, i, "title does not start with a whole UTF-8 letter");
+        }
+        // A blank or control character would land in the acronym column as
+        // nothing visible, and a blank is what marks a row without a letter.
+        if (static_cast<unsigned char>(letter.front()) <= ' ' || letter.front() == '\x7f') {
+            refuse(0, i, "title starts with a blank or a control character");
         }
     }
     for (int list = 2; list < 4; ++list) {

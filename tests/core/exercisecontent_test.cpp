@@ -91,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadContent{
             "SameAuthorKeyTwice", t3, a3, k3, {"1", "1", "0"}, "List2(3) author keys, index 1"},
         BadContent{"EmptyTitle", {"Ax", "", "Cx"}, a3, k3, k3, "List2(0) titles, index 1"},
-        BadContent{"TitleNotUtf8", {"Ax", "Bx", "\xFF"}, a3, k3, k3, "List2(0) titles, index 2"}),
+        BadContent{"TitleNotUtf8", {"Ax", "Bx", "\xFF"}, a3, k3, k3, "List2(0) titles, index 2"},
+        BadContent{
+            "TitleStartsWithBlank", {"Ax", " Bx", "Cx"}, a3, k3, k3, "List2(0) titles, index 1"},
+        BadContent{
+            "TitleStartsWithTab", {"\tAx", "Bx", "Cx"}, a3, k3, k3, "List2(0) titles, index 0"}),
     [](const testing::TestParamInfo<BadContent> &info) { return info.param.name; });
 
 TEST(ContentTest, ConsistentSmallContentIsAccepted)
