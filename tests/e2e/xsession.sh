@@ -89,6 +89,33 @@ has_ink() {
     ((darkest < 100))
 }
 
+no_ink() {
+    ! has_ink "$@"
+}
+
+# Retries a check for up to 5 s: the program repaints in its own time.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Saves a rectangle of the window once two captures 0.2 s apart agree:
+# stable_crop FILE X Y WIDTH HEIGHT.
+stable_crop() {
+    local previous="$1.previous"
+    crop "$previous" "${@:2}"
+    for _ in $(seq 25); do
+        sleep 0.2
+        crop "$1" "${@:2}"
+        cmp -s "$1" "$previous" && break
+        mv "$1" "$previous"
+    done
+    rm -f "$previous"
+}
+
 # Inside the frames of the lists, clear of their scroll bars.
 title_list=(11 59 240 131)
 author_list=(291 59 190 131)

@@ -26,14 +26,12 @@ solve_and_capture() { # NAME
     xdotool mousemove --window "$window" 516 17 click 1 # "Чисти"
     keys Tab Tab # past the instructions to the title list
     solve_by_keyboard
-    keys Tab End Home # the acronym column, first row selected
-    sleep 0.3
-    crop "$work/$1-top.png" 504 56 73 137
-    keys End
-    sleep 0.3
-    crop "$work/$1-bottom.png" 504 56 73 137
-    has_ink "${title_list[@]}" && fail "$1: titles are left after the last pair"
+    eventually no_ink "${title_list[@]}" || fail "$1: titles are left after the last pair"
     has_ink "${acronym_list[@]}" || fail "$1: the acronym column is empty"
+    keys Tab End Home # the acronym column, first row selected
+    stable_crop "$work/$1-top.png" 504 56 73 137
+    keys End
+    stable_crop "$work/$1-bottom.png" 504 56 73 137
 }
 
 start_x
