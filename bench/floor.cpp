@@ -32,11 +32,7 @@ void button(QWidget *parent, const char *text, QRect geometry, QColor colour)
 {
     auto *widget = new QPushButton(QString::fromUtf8(text), parent);
     widget->setGeometry(geometry);
-    widget->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
-                       "QPushButton:focus { border: 2px solid #000000; }"
-                       "QPushButton:pressed { background-color: %2; }")
-            .arg(colour.name(), colour.darker(115).name()));
+    widget->setStyleSheet(WindowTexts::buttonStyle(colour));
 }
 
 } // namespace

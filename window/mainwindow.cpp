@@ -63,17 +63,6 @@ QRect twipsRect(int left, int top, int width, int height)
             MainWindow::twips(height)};
 }
 
-// The default style lightens a palette button colour; a style sheet draws
-// it exactly. The border keeps the button's outline, and a thicker one shows
-// keyboard focus, which the style sheet would otherwise hide.
-QString buttonStyle(QColor color)
-{
-    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
-                          "QPushButton:focus { border: 2px solid #000000; }"
-                          "QPushButton:pressed { background-color: %2; }")
-        .arg(color.name(), color.darker(115).name());
-}
-
 QString rowText(const std::string &text)
 {
     return QString::fromStdString(text);
@@ -177,7 +166,7 @@ void MainWindow::createControls()
         auto *button = new QPushButton(buttonTexts[i], this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         button->setGeometry(buttonRects[i]);
-        button->setStyleSheet(buttonStyle(buttonColors[i]));
+        button->setStyleSheet(WindowTexts::buttonStyle(buttonColors[i]));
         connect(button, &QPushButton::clicked, this,
                 [this, index = static_cast<int>(i)] { command1Click(index); });
         Command1[i] = button;

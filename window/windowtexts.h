@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QString>
 
-// The window's longer fixed texts.
+// The window's longer fixed texts, and the style sheet of its buttons.
 namespace WindowTexts {
 
 inline const QString caption =
@@ -25,5 +26,16 @@ inline const QString instructions = QStringLiteral(
     "двата списъка са посочени правилно, първата буква на избрания роман се записва в трети "
     "списък, а посочените редове се изтриват. Независимо дали една буква се среща в "
     "акронима веднъж или няколко пъти, програмата винаги я поставя на точното ѝ място.\n");
+
+// The default style lightens a palette button colour; a style sheet draws
+// it exactly. The border keeps the button's outline, and a thicker one shows
+// keyboard focus, which the style sheet would otherwise hide.
+inline QString buttonStyle(QColor color)
+{
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
+                          "QPushButton:focus { border: 2px solid #000000; }"
+                          "QPushButton:pressed { background-color: %2; }")
+        .arg(color.name(), color.darker(115).name());
+}
 
 } // namespace WindowTexts

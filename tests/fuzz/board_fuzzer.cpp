@@ -138,24 +138,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     checkInvariants(board);
     while (data.remaining_bytes() > 0) {
         const int rows = board.titles().count();
-        switch (data.ConsumeIntegralInRange<int>(0, 7)) {
+        const int operation = data.ConsumeIntegralInRange<int>(0, 7);
+        switch (operation) {
         case 0:
         case 1:
-            select(board, &ExerciseBoard::setTitleSelection, &ExerciseBoard::titleSelection,
-                   data.ConsumeIntegral<int>(), rows);
-            break;
         case 2:
-            select(board, &ExerciseBoard::setTitleSelection, &ExerciseBoard::titleSelection,
-                   data.ConsumeIntegralInRange<int>(-1, rows), rows);
-            break;
         case 3:
-            select(board, &ExerciseBoard::setAuthorSelection, &ExerciseBoard::authorSelection,
-                   data.ConsumeIntegral<int>(), rows);
+        case 4: {
+            // 0 to 2 the title, 3 and 4 the author; 2 and 4 stay near the list.
+            const bool title = operation <= 2;
+            const int row = operation == 2 || operation == 4
+                                ? data.ConsumeIntegralInRange<int>(-1, rows)
+                                : data.ConsumeIntegral<int>();
+            select(board,
+                   title ? &ExerciseBoard::setTitleSelection : &ExerciseBoard::setAuthorSelection,
+                   title ? &ExerciseBoard::titleSelection : &ExerciseBoard::authorSelection, row,
+                   rows);
             break;
-        case 4:
-            select(board, &ExerciseBoard::setAuthorSelection, &ExerciseBoard::authorSelection,
-                   data.ConsumeIntegralInRange<int>(-1, rows), rows);
-            break;
+        }
         case 5:
         case 6:
             board.CheckSelection();
